@@ -1,0 +1,11 @@
+#include "tests/test_env.h"
+
+#include <QCoreApplication>
+#include <gmock/gmock.h>
+
+int main(int argc, char** argv) {
+    PrepareTestEnvironment();
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleMock(&argc, argv);
+    return RUN_ALL_TESTS();
+}
