@@ -24,3 +24,8 @@ QString TrailingSeparator(const QString& folder) {
         s += sep;
     return s;
 }
+
+QPoint CentreInDisplayArea(const GlobalState& state, QSize outer) {
+    return {state.displayLeft + (state.displayWidth - outer.width()) / 2,
+            state.displayTop + (state.displayHeight - outer.height()) / 2};
+}

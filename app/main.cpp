@@ -1,5 +1,46 @@
-#include <QApplication>
+#include "app/application.h"
+#include "app/global_state.h"
+#include "app/haupt.h"
+#include "app/intro_form.h"
+#include "app/language.h"
+#include "app/single_instance.h"
+#include "ui/daten.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    VelmoraApplication app(argc, argv);
+    const QStringList arguments = app.arguments().mid(1);
+
+    // A second start brings the running program forward and ends.
+    SingleInstance instance(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    if (!instance.acquire())
+        return 0;
+
+    TIntroForm splash(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    splash.show();
+    splash.repaint();
+    app.processEvents();
+
+    THaupt haupt(arguments);
+    instance.setRaiseHandler([&haupt] { haupt.BringToFront(); });
+
+    TDaten daten;
+    const GlobalState& g = globalState();
+    QString message;
+    if (!daten.LoadPictureLists(g.programFolder, g.displayWidth, languageState().language, &message)) {
+        splash.hide();
+        QMessageBox::critical(nullptr, QStringLiteral("Velmora"), message);
+        return 1;
+    }
+    haupt.setResources(&daten);
+
+    splash.hide();
+    haupt.show();
+    if (qEnvironmentVariableIsSet("VELMORA_QUIT_AFTER_FIRST_PAINT"))
+        QTimer::singleShot(0, &haupt, &QWidget::close); // start-up timing: after the first paint
+    return app.exec();
 }

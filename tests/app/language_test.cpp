@@ -25,15 +25,13 @@ TEST_P(LanguageFileTest, FirstLineDecides) {
     EXPECT_EQ(LoadLanguage(path, c.current), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, LanguageFileTest,
-                         ::testing::Values(LanguageCase{"English\r\n", German, English},
-                                           LanguageCase{"  ENGLISH  \n", German, English},
-                                           LanguageCase{"en\n", English, German},
-                                           LanguageCase{"deutsch\n", German, German},
-                                           LanguageCase{"\nenglish\n", English, German},
-                                           LanguageCase{"", English, German},
-                                           LanguageCase{nullptr, English, German},
-                                           LanguageCase{"francais", English, English}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LanguageFileTest,
+    ::testing::Values(LanguageCase{"English\r\n", German, English},
+                      LanguageCase{"  ENGLISH  \n", German, English}, LanguageCase{"en\n", English, German},
+                      LanguageCase{"deutsch\n", German, German}, LanguageCase{"\nenglish\n", English, German},
+                      LanguageCase{"", English, German}, LanguageCase{nullptr, English, German},
+                      LanguageCase{"francais", English, English}));
 
 TEST(LanguageTexts, TablesAndUnknownLanguage) {
     TextTable t;
