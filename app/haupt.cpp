@@ -198,6 +198,10 @@ void THaupt::paintEvent(QPaintEvent*) {
     p.drawPixmap(cw - tr.width(), 0, tr);
     p.drawPixmap(0, ch - bl.height(), bl);
     p.drawPixmap(cw - br.width(), ch - br.height(), br);
+    if (!m_painted) {
+        m_painted = true;
+        emit firstPainted();
+    }
 }
 
 void THaupt::showEvent(QShowEvent* event) {

@@ -63,6 +63,9 @@ public slots:
     // Brings the window forward when a second start asks for it.
     void BringToFront();
 
+signals:
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent* event) override; // PaintMainFrame
     void showEvent(QShowEvent* event) override;   // FormShow
@@ -80,4 +83,5 @@ private:
     TDaten* m_daten = nullptr;
     bool m_shown = false;
     bool m_fullScreen = false;
+    bool m_painted = false;
 };

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QTimer>
 
 int main(int argc, char** argv) {
     VelmoraApplication app(argc, argv);
@@ -41,6 +40,6 @@ int main(int argc, char** argv) {
     splash.hide();
     haupt.show();
     if (qEnvironmentVariableIsSet("VELMORA_QUIT_AFTER_FIRST_PAINT"))
-        QTimer::singleShot(0, &haupt, &QWidget::close); // start-up timing: after the first paint
+        QObject::connect(&haupt, &THaupt::firstPainted, &haupt, &QWidget::close, Qt::QueuedConnection);
     return app.exec();
 }
