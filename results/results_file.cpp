@@ -57,28 +57,26 @@ QString HeaderValue(std::string_view line) {
     return QString::fromLatin1(v.data(), qsizetype(v.size()));
 }
 
-// A decimal integer between blanks; anything else gives 0 and false.
-bool ParseField(std::string_view f, qint32& out) {
+// A decimal integer between blanks in a ten-column field; anything else gives 0 and false.
+bool ParseField(const char* f, qint32& out) {
     out = 0;
-    while (!f.empty() && f.front() == ' ')
-        f.remove_prefix(1);
-    while (!f.empty() && f.back() == ' ')
-        f.remove_suffix(1);
+    int i = 0;
+    while (i < FieldWidth && f[i] == ' ')
+        ++i;
     bool negative = false;
-    if (!f.empty() && (f.front() == '-' || f.front() == '+')) {
-        negative = f.front() == '-';
-        f.remove_prefix(1);
-    }
-    if (f.empty())
-        return false;
+    if (i < FieldWidth && (f[i] == '-' || f[i] == '+'))
+        negative = f[i++] == '-';
+    const int digits = i;
     qint64 value = 0; // at most ten digits: no overflow
-    for (char c : f) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + (c - '0');
-    }
-    if (negative)
-        value = -value;
+    while (i < FieldWidth && unsigned(f[i] - '0') < 10u)
+        value = value * 10 + (f[i++] - '0');
+    if (i == digits)
+        return false;
+    while (i < FieldWidth && f[i] == ' ')
+        ++i;
+    if (i != FieldWidth)
+        return false;
+    value = negative ? -value : value;
     if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
         return false;
     out = qint32(value);
@@ -207,7 +205,8 @@ ReadResult ReadResults(ResultsState& state, int k, bool todayOnly, const QString
     QFile file(path);
     if (!file.exists())
         return {FileMissing, QStringLiteral("no such file"), {}};
-    if (!file.open(QIODevice::ReadOnly))
+    // The reader buffers by itself.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {FileIoError, file.errorString(), {}};
 
     const bool listMode = k <= 0;
@@ -370,9 +369,10 @@ ResultsReader::Pass ResultsReader::next(RunRecord& record, bool& dataError) {
         if (line.size() != size_t(RoundLineLength) || record.roundCount >= MaxRounds)
             continue;
         RoundItem& item = record.items[++record.roundCount];
-        const bool ok =
-            ParseField(line.substr(0, 10), item.target) & ParseField(line.substr(10, 10), item.answer) &
-            ParseField(line.substr(20, 10), item.time) & ParseField(line.substr(30, 10), item.other);
+        const char* f = line.data();
+        const bool ok = ParseField(f, item.target) & ParseField(f + FieldWidth, item.answer) &
+                        ParseField(f + 2 * FieldWidth, item.time) &
+                        ParseField(f + 3 * FieldWidth, item.other);
         if (!ok)
             dataError = true;
     }
