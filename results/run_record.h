@@ -35,7 +35,7 @@ struct RunRecord {
     QString prname, svdate, svtime, prtkey;
     QString info1, info2, info3, info4, info5;
     qint32 roundCount = 0;
-    std::array<RunStats, 5> stats{};        // 0: all rounds, 1..4: by target identity
+    std::array<RunStats, 5> stats{};              // 0: all rounds, 1..4: by target identity
     std::array<RoundItem, MaxRounds + 1> items{}; // used from index 1
     bool operator==(const RunRecord&) const = default;
 };
@@ -48,4 +48,6 @@ struct ResultsState {
 };
 
 ResultsState& resultsState();
-inline RunRecord& runRecord() { return resultsState().runRecord; }
+inline RunRecord& runRecord() {
+    return resultsState().runRecord;
+}
