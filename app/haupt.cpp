@@ -7,6 +7,7 @@
 #include "ui/daten.h"
 #include "ui/picture_button.h"
 #include "ui/tiling.h"
+#include "users/login.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -277,8 +278,9 @@ void THaupt::ExitbuttonClick() {
     close();
 }
 
+void THaupt::BenutzerbuttonClick() { ::BenutzerbuttonClick(); }
+
 // Wired by the screens they open as those are built.
-void THaupt::BenutzerbuttonClick() {}
 void THaupt::EinstellungenbuttonClick() {}
 void THaupt::EinzelstatistikbuttonClick() {}
 void THaupt::GesamtstatistikbuttonClick() {}
