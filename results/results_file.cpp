@@ -187,6 +187,14 @@ FileResult StoreRun(ResultsState& state, const QString& path, const AppendOption
     return result;
 }
 
+RunStatus ClassifyRun(const RunRecord& record, bool dataError) {
+    if (record.prtkey == u"\\")
+        return RunStatus::Faulty;
+    if (record.prtkey == u"/")
+        return RunStatus::NoData;
+    return dataError ? RunStatus::FieldError : RunStatus::Ok;
+}
+
 QString RunTypeText(const RunRecord& record, const TextTable& texts) {
     static const QString unknown = QStringLiteral("Unbekannt");
     const QString key = record.prtkey.trimmed();
@@ -238,17 +246,19 @@ ReadResult ReadResults(ResultsState& state, int k, bool todayOnly, const QString
                 break;
             continue;
         }
-        if (record.prtkey == u"\\" || record.prtkey == u"/") {
+        const RunStatus status = ClassifyRun(record, dataError);
+        if (status == RunStatus::Faulty || status == RunStatus::NoData) {
             if (!todayOnly)
-                result.entries.append(special(
-                    record.prtkey == u"\\" ? dataErrorText
-                                           : ByLanguage(language, QStringLiteral("Keine Daten vorhanden"),
-                                                        QStringLiteral("No data available"))));
+                result.entries.append(
+                    special(status == RunStatus::Faulty
+                                ? dataErrorText
+                                : ByLanguage(language, QStringLiteral("Keine Daten vorhanden"),
+                                             QStringLiteral("No data available"))));
             continue;
         }
         if (todayOnly && record.svdate != todayText)
             continue;
-        if (dataError) {
+        if (status == RunStatus::FieldError) {
             result.entries.append(dataErrorText);
             continue;
         }
@@ -370,10 +380,13 @@ ResultsReader::Pass ResultsReader::next(RunRecord& record, bool& dataError) {
             continue;
         RoundItem& item = record.items[++record.roundCount];
         const char* f = line.data();
-        const bool ok = ParseField(f, item.target) & ParseField(f + FieldWidth, item.answer) &
-                        ParseField(f + 2 * FieldWidth, item.time) &
-                        ParseField(f + 3 * FieldWidth, item.other);
-        if (!ok)
+        qint32* const values[4] = {&item.target, &item.answer, &item.time, &item.other};
+        quint8 bad = 0;
+        for (int i = 0; i < 4; ++i)
+            if (!ParseField(f + i * FieldWidth, *values[i]))
+                bad |= quint8(1u << i);
+        m_badFields[size_t(record.roundCount)] = bad;
+        if (bad != 0)
             dataError = true;
     }
     return Pass::Run;

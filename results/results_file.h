@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <string_view>
 
@@ -37,6 +38,12 @@ FileResult AppendRun(const RunRecord& record, const QString& path, const AppendO
 // Appends the state's run and clears unsavedRun only when it was written, so a failed try can be repeated.
 FileResult StoreRun(ResultsState& state, const QString& path, const AppendOptions& options = {});
 
+// What a run block read from a file holds. A prtkey of "\" (faulty) or "/" (no data) marks the whole
+// block and wins over a round field that is not a number.
+enum class RunStatus { Ok, FieldError, Faulty, NoData };
+
+RunStatus ClassifyRun(const RunRecord& record, bool dataError);
+
 // The exercise type shown in a list entry: info1 and the version name of the current language.
 QString RunTypeText(const RunRecord& record, const TextTable& texts);
 
@@ -64,6 +71,10 @@ public:
     // gives one such pass. End: nothing left, or a read error (see failed()).
     Pass next(RunRecord& record, bool& dataError);
 
+    // Bit i set: field i (target, answer, time, other) of round k (1..roundCount) of the last block was
+    // not a number.
+    quint8 badFields(int k) const { return k >= 1 && k <= MaxRounds ? m_badFields[size_t(k)] : 0; }
+
     bool failed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
 
@@ -80,5 +91,6 @@ private:
     QByteArray m_pending;
     bool m_hasPending = false;
     bool m_anyPass = false;
+    std::array<quint8, MaxRounds + 1> m_badFields{};
     QString m_error;
 };

@@ -30,6 +30,16 @@ qint32 Deviation(double squares, qint32 count) {
 
 } // namespace
 
+RoundOutcome ClassifyRound(const RoundItem& item) {
+    if (item.time <= EliminatedLimit)
+        return RoundOutcome::Eliminated;
+    if (item.answer == 0)
+        return RoundOutcome::Timeout;
+    if (item.answer == item.target)
+        return RoundOutcome::Correct;
+    return item.answer == item.other ? RoundOutcome::Interference : RoundOutcome::Wrong;
+}
+
 void ComputeStatistics(RunRecord& record) {
     std::array<RunStats, 5>& stats = record.stats;
     stats.fill(RunStats{});
@@ -49,22 +59,26 @@ void ComputeStatistics(RunRecord& record) {
         const RoundItem& item = record.items[k];
         int blocks[2];
         const int n = blocksOf(item, blocks);
+        const RoundOutcome outcome = ClassifyRound(item);
         for (int b = 0; b < n; ++b) {
             RunStats& s = stats[blocks[b]];
             Sums& sum = sums[blocks[b]];
-            if (item.time <= EliminatedLimit) {
+            switch (outcome) {
+            case RoundOutcome::Eliminated:
                 ++s.eliminated;
-            } else if (item.answer == 0) { // time-out
-                ++s.wrong;
-                sum.wrong += item.time;
-            } else if (item.answer == item.target) {
+                break;
+            case RoundOutcome::Correct:
                 ++s.correct;
                 sum.correct += item.time;
-            } else {
-                if (item.answer == item.other)
-                    ++s.interference;
+                break;
+            case RoundOutcome::Interference:
+                ++s.interference;
+                [[fallthrough]];
+            case RoundOutcome::Wrong:
+            case RoundOutcome::Timeout:
                 ++s.wrong;
                 sum.wrong += item.time;
+                break;
             }
         }
     }
@@ -80,14 +94,15 @@ void ComputeStatistics(RunRecord& record) {
     // Deviations from the truncated means; time-outs count in the divisor but add no square.
     for (int k = 1; k <= count; ++k) {
         const RoundItem& item = record.items[k];
-        if (item.time <= EliminatedLimit || item.answer <= 0)
+        const RoundOutcome outcome = ClassifyRound(item);
+        if (outcome == RoundOutcome::Eliminated || item.answer <= 0)
             continue;
         int blocks[2];
         const int n = blocksOf(item, blocks);
         for (int b = 0; b < n; ++b) {
             const RunStats& s = stats[blocks[b]];
             Sums& sum = sums[blocks[b]];
-            if (item.answer == item.target) {
+            if (outcome == RoundOutcome::Correct) {
                 const double d = double(item.time) - s.meanCorrect;
                 sum.squaresCorrect += d * d;
             } else {
