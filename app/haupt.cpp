@@ -4,9 +4,20 @@
 #include "app/language.h"
 #include "app/main_texts.h"
 #include "app/options.h"
+#include "results/einzelstatistik_dialog.h"
+#include "results/statistics.h"
+#include "results/store_run_results.h"
+#include "run/beschreibung_dialog.h"
+#include "run/catalogue.h"
+#include "run/durchgang_dialog.h"
+#include "run/joystick_sdl.h"
+#include "run/parameter_dialog.h"
+#include "run/run_parameters.h"
 #include "ui/daten.h"
+#include "ui/meldung_dialog.h"
 #include "ui/picture_button.h"
 #include "ui/tiling.h"
+#include "users/current_user.h"
 #include "users/login.h"
 
 #include <QCloseEvent>
@@ -16,6 +27,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -222,6 +234,7 @@ void THaupt::FormShow() {
     if (!warning.isEmpty())
         QMessageBox::information(this, QStringLiteral("Velmora"), QString(warning).replace('\r', '\n'));
     // No taskbar change here: the tool-window style exists only on Windows.
+    CaptureJoystick(); // sets joystickPresent; the rest position is read once here
     EnterDisplayMode();
     LayoutMainScreen();
     activateWindow();
@@ -278,12 +291,72 @@ void THaupt::ExitbuttonClick() {
     close();
 }
 
-void THaupt::BenutzerbuttonClick() { ::BenutzerbuttonClick(); }
+void THaupt::BenutzerbuttonClick() {
+    ::BenutzerbuttonClick();
+}
+
+static void StoreHeldRun() {
+    StoreRunUi ui;
+    ui.chooseUser = [] { return ChooseUser(); };
+    ui.message = [](const QString& text, const QString& caption, int lines, bool yesNo) {
+        return Meldungsfenster(text, caption, quint8(lines), true, yesNo);
+    };
+    StoreRunResults(resultsState(), currentUser(), languageState().language, ui);
+}
+
+void THaupt::EinzelstatistikbuttonClick() {
+    const int language = languageState().language;
+    if (runRecord().roundCount < 1) {
+        const QString text = ByLanguage(
+            language, QStringLiteral("Der aktuelle Benutzer hat noch keinen Durchgang absolviert."),
+            QStringLiteral("The registered user has not yet passed a round."));
+        if (!text.isEmpty())
+            Meldungsfenster(text, ByLanguage(language, QStringLiteral("Hinweis"), QStringLiteral("Info")), 4,
+                            true, false);
+        return;
+    }
+    einzelstatistikDialog().exec();
+    StoreHeldRun();
+}
+
+void THaupt::AfterRun() {
+    ComputeStatistics(runRecord());
+    einzelstatistikDialog().exec();
+    StoreHeldRun();
+}
+
+void THaupt::StartSequence(int family) {
+    ShowMainButtons(false);
+    // The buttons come back whatever happens below, an escaping exception included.
+    const auto restore = qScopeGuard([this] { ShowMainButtons(true); });
+    TParameterDialog& parameters = parameterDialog();
+    if (parameters.exec() != 1)
+        return;
+    RunParameters& run = runParameters();
+    parameters.FillRunParameters(run, family);
+    {
+        TBeschreibungDialog instruction(this);
+        if (instruction.exec() != 1)
+            return;
+    }
+    int result = 2;
+    {
+        TDurchgangDialog screen(this);
+        screen.SpielartLabel->setText(LabelWord(languageState().textTable, run.family, run.version));
+        result = screen.exec();
+    }
+    if (result != 2)
+        AfterRun();
+}
+
+void THaupt::Tor1Click() {
+    StartSequence(1);
+}
+void THaupt::Tor2Click() {
+    StartSequence(2);
+}
 
 // Wired by the screens they open as those are built.
 void THaupt::EinstellungenbuttonClick() {}
-void THaupt::EinzelstatistikbuttonClick() {}
 void THaupt::GesamtstatistikbuttonClick() {}
 void THaupt::HilfebuttonClick() {}
-void THaupt::Tor1Click() {}
-void THaupt::Tor2Click() {}

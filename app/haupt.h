@@ -73,6 +73,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Parameters, instruction, run and what follows a finished run, for one family.
+    void StartSequence(int family);
+    void AfterRun();
     void FormShow();
     void EnterDisplayMode();
     void DisplayInterruptedCheck();

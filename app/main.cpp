@@ -4,7 +4,11 @@
 #include "app/intro_form.h"
 #include "app/language.h"
 #include "app/single_instance.h"
+#include "results/einzelstatistik_dialog.h"
+#include "run/parameter_dialog.h"
 #include "ui/daten.h"
+#include "ui/meldung_dialog.h"
+#include "users/benutzer_dialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +30,12 @@ int main(int argc, char** argv) {
 
     THaupt haupt(arguments);
     instance.setRaiseHandler([&haupt] { haupt.BringToFront(); });
+
+    // The long-lived dialogs, in their creation order; each lives until the end.
+    meldungDialog();
+    benutzerDialog();
+    einzelstatistikDialog();
+    parameterDialog();
 
     TDaten daten;
     const GlobalState& g = globalState();
