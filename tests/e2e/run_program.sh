@@ -82,6 +82,49 @@ second_start_ends)
   [ "$(xdotool search --onlyvisible --name '^Velmora$' | wc -l)" -eq 1 ] || fail "two main windows"
   press_escape_and_wait
   ;;
+user_run_stored)
+  # A person starts a family-1 run of 4 rounds, answers with the arrows, closes the
+  # statistics, creates a user when asked and finds the run in that user's file.
+  start win
+  xdotool mousemove 330 388 click 1          # family 1
+  sleep 1
+  xdotool mousemove 524 486 click 1          # rounds field
+  xdotool key ctrl+a
+  xdotool type 4
+  xdotool key Return                         # start
+  sleep 1
+  xdotool key space                          # instruction read
+  sleep 1.7                                  # first stimulus after 0.7 s
+  keys="Up Left Right Down"
+  for k in $keys; do
+    xdotool key "$k"                         # about 1 s after the stimulus
+    sleep 2.7                                # feedback 1 s, pause 0.7 s, then answer
+  done
+  sleep 0.5
+  xdotool key Escape                         # close the statistics
+  sleep 1
+  xdotool key j                              # yes, choose a user
+  sleep 1
+  xdotool mousemove 666 513 click 1          # "Neuer Benutzer"
+  sleep 1
+  xdotool type Klient1
+  xdotool key Return
+  sleep 1
+  xdotool mousemove 440 567 click 1          # "Öffnen"
+  sleep 1
+  xdotool key Return                         # confirmation
+  sleep 1
+  file=$HOME/Documents/Velmora/Zavor/Daten/Klient1.dat
+  [ -f "$file" ] || fail "no results file"
+  [ "$(grep -c '^\$ prname' "$file")" -eq 1 ] || fail "expected one run block"
+  rounds=$(tr -d '\r' <"$file" | awk 'length($0) == 40 && $0 !~ /\$/')
+  [ "$(printf '%s\n' "$rounds" | wc -l)" -eq 4 ] || fail "expected 4 round lines: $rounds"
+  answers=$(printf '%s\n' "$rounds" | awk '{print $2}' | tr '\n' ' ')
+  # Fixed positions: up, left, right, down are the targets 1, 2, 3, 4.
+  [ "$answers" = "1 2 3 4 " ] || fail "answers $answers do not match the keys"
+  tr -d '\r' <"$file" | grep -q '^\$ eodata $' || fail "no end line"
+  press_escape_and_wait
+  ;;
 *)
   fail "unknown case $case_name"
   ;;
