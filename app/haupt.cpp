@@ -1,8 +1,10 @@
 #include "app/haupt.h"
 
 #include "app/global_state.h"
+#include "app/host_window.h"
 #include "app/language.h"
 #include "app/main_texts.h"
+#include "app/optionen_dialog.h"
 #include "app/options.h"
 #include "results/einzelstatistik_dialog.h"
 #include "results/statistics.h"
@@ -14,6 +16,8 @@
 #include "run/parameter_dialog.h"
 #include "run/run_parameters.h"
 #include "ui/daten.h"
+#include "ui/hilfe_dialog.h"
+#include "ui/host_owner.h"
 #include "ui/meldung_dialog.h"
 #include "ui/picture_button.h"
 #include "ui/tiling.h"
@@ -31,6 +35,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 
 MainBackPanel::MainBackPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -68,6 +73,7 @@ THaupt::THaupt(const QStringList& arguments, QWidget* parent) : QWidget(parent, 
     });
 
     m_commandLine = ParseCommandLine(arguments);
+    g.hostWindow = HostWindowFrom(arguments);
     QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
     g.colourDepth = screen ? screen->depth() : 24;
@@ -119,6 +125,7 @@ THaupt::THaupt(const QStringList& arguments, QWidget* parent) : QWidget(parent, 
     connect(Exitbutton, &QAbstractButton::clicked, this, &THaupt::ExitbuttonClick);
     connect(Tor1, &QAbstractButton::clicked, this, &THaupt::Tor1Click);
     connect(Tor2, &QAbstractButton::clicked, this, &THaupt::Tor2Click);
+    ApplyHostOwner(this);
 }
 
 QPixmap THaupt::scheme(int index) const {
@@ -277,6 +284,9 @@ void THaupt::BringToFront() {
 void THaupt::closeEvent(QCloseEvent* event) {
     SaveOptionen(optionsRecord(), optionsPath()); // a failure is silent: the change is lost
     event->accept();
+    // A window with an owner never counts as the last one closed: end the program here.
+    if (windowHandle() && windowHandle()->transientParent())
+        QCoreApplication::exit(0);
 }
 
 void THaupt::keyPressEvent(QKeyEvent* event) {
@@ -357,6 +367,10 @@ void THaupt::Tor2Click() {
 }
 
 // Wired by the screens they open as those are built.
-void THaupt::EinstellungenbuttonClick() {}
+void THaupt::EinstellungenbuttonClick() {
+    optionenDialog().EditOptions(optionsRecord(), globalState().joystickPresent);
+}
 void THaupt::GesamtstatistikbuttonClick() {}
-void THaupt::HilfebuttonClick() {}
+void THaupt::HilfebuttonClick() {
+    hilfeDialog().exec();
+}

@@ -3,11 +3,14 @@
 #include "app/haupt.h"
 #include "app/intro_form.h"
 #include "app/language.h"
+#include "app/optionen_dialog.h"
 #include "app/single_instance.h"
 #include "results/einzelstatistik_dialog.h"
 #include "run/parameter_dialog.h"
 #include "ui/daten.h"
+#include "ui/hilfe_dialog.h"
 #include "ui/meldung_dialog.h"
+#include "ui/stat_info_dialog.h"
 #include "users/benutzer_dialog.h"
 
 #include <QDir>
@@ -36,8 +39,13 @@ int main(int argc, char** argv) {
     benutzerDialog();
     einzelstatistikDialog();
     parameterDialog();
+    hilfeDialog();
+    optionenDialog();
 
     TDaten daten;
+    statInfoDialog();
+    QObject::connect(&einzelstatistikDialog(), &TEinzelstatistikDialog::explanationRequested,
+                     &statInfoDialog(), [] { statInfoDialog().exec(); });
     const GlobalState& g = globalState();
     QString message;
     if (!daten.LoadPictureLists(g.programFolder, g.displayWidth, languageState().language, &message)) {

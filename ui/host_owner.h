@@ -2,6 +2,8 @@
 
 class QWidget;
 
-// Makes the host program's window (globalState().hostWindow) the owner of a top-level
-// window. Without a host (-1, or 0, which names no window) nothing changes.
+// Applies the host program's window (globalState().hostWindow) as the owner of a
+// top-level window, before it is first shown: a handle above 0 becomes its transient
+// parent, whether or not such a window exists; 0 leaves it without an owner, even the
+// one its parent widget would give; below 0 (no host) changes nothing.
 void ApplyHostOwner(QWidget* window);
