@@ -6,6 +6,7 @@
 #include "app/optionen_dialog.h"
 #include "app/single_instance.h"
 #include "results/einzelstatistik_dialog.h"
+#include "results/printing.h"
 #include "run/parameter_dialog.h"
 #include "ui/daten.h"
 #include "ui/hilfe_dialog.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     statInfoDialog();
     QObject::connect(&einzelstatistikDialog(), &TEinzelstatistikDialog::explanationRequested,
                      &statInfoDialog(), [] { statInfoDialog().exec(); });
+    ConnectPrinting();
     const GlobalState& g = globalState();
     QString message;
     if (!daten.LoadPictureLists(g.programFolder, g.displayWidth, languageState().language, &message)) {

@@ -33,8 +33,8 @@ public:
     PictureButton* cancelbutton = nullptr;
 
 signals:
-    // "Drucken" or Enter; "Erklärung". Nothing is connected until printing and the
-    // explanation viewer exist.
+    // "Drucken" or Enter; "Erklärung". The program connects them at start-up to the
+    // single-run print and the explanation viewer.
     void printRequested();
     void explanationRequested();
 
