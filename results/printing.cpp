@@ -2,6 +2,8 @@
 
 #include "app/global_state.h"
 #include "results/einzelstatistik_dialog.h"
+#include "results/filter_dialog.h"
+#include "results/gesamtstatistik_dialog.h"
 #include "results/print_table.h"
 #include "ui/meldung_dialog.h"
 #include "users/current_user.h"
@@ -177,13 +179,25 @@ bool PrintChart(const PrintEnvironment& env, QChartView& view) {
     return true;
 }
 
-void ConnectPrinting() {
-    // Marked on the dialog itself, so a second call cannot print twice.
+namespace {
+
+// Connects a dialog's print request once; the mark on the dialog keeps a second call from
+// printing twice.
+template <class Dialog, class Print> void ConnectOnce(Dialog& dialog, Print print) {
     static const char* const mark = "velmoraPrintConnected";
-    TEinzelstatistikDialog& einzel = einzelstatistikDialog();
-    if (!einzel.property(mark).toBool()) {
-        einzel.setProperty(mark, true);
-        QObject::connect(&einzel, &TEinzelstatistikDialog::printRequested, &einzel,
-                         [&einzel] { PrintEinzelStatistik(SystemPrintEnvironment(), einzel); });
-    }
+    if (dialog.property(mark).toBool())
+        return;
+    dialog.setProperty(mark, true);
+    QObject::connect(&dialog, &Dialog::printRequested, &dialog, [&dialog, print] { print(dialog); });
+}
+
+} // namespace
+
+void ConnectPrinting() {
+    ConnectOnce(einzelstatistikDialog(),
+                [](TEinzelstatistikDialog& d) { PrintEinzelStatistik(SystemPrintEnvironment(), d); });
+    ConnectOnce(gesamtstatistikDialog(), [](TGesamtstatistikDialog& d) {
+        PrintGesamtStatistik(SystemPrintEnvironment(), d.entries());
+    });
+    ConnectOnce(filterDialog(), [](TFilterDialog& d) { PrintChart(SystemPrintEnvironment(), *d.Chart1); });
 }

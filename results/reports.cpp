@@ -1,5 +1,6 @@
 #include "results/reports.h"
 
+#include <QChart>
 #include <QChartView>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -179,12 +180,16 @@ bool PaintChartReport(QPagedPaintDevice& device, QChartView& view, const QString
         painter.translate((page.width() - scale * source.width()) / 2, 0);
         painter.scale(scale, scale);
         view.render(&painter, QRectF(0, 0, source.width(), source.height()), source, Qt::IgnoreAspectRatio);
+        // The footer belongs to the chart: on the chart's background.
+        const QRectF footerBand(0, source.height(), source.width(), footerHeight);
+        if (view.chart())
+            painter.fillRect(footerBand, view.chart()->backgroundBrush());
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(15);
         font.setBold(true);
         painter.setFont(font);
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, source.height(), source.width(), footerHeight), Qt::AlignCenter, footer);
+        painter.drawText(footerBand, Qt::AlignCenter, footer);
         ok = painter.end();
     }
     device.setPageLayout(previous);

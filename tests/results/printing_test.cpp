@@ -2,7 +2,10 @@
 
 #include "app/global_state.h"
 #include "results/einzelstatistik_dialog.h"
+#include "results/filter_dialog.h"
+#include "results/gesamtstatistik_dialog.h"
 #include "results/print_table.h"
+#include "results/results_file.h"
 #include "results/statistics.h"
 #include "tests/results/pdf_text.h"
 #include "tests/ui/modal_script.h"
@@ -15,6 +18,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -277,55 +281,102 @@ TEST_F(PrintingTest, PagesThatGoNowhereAreReportedAndNotConfirmed) {
     EXPECT_TRUE(files().isEmpty());
 }
 
-TEST_F(PrintingTest, TheProgramsDialogAsksThroughTheMessageBox) {
+TEST_F(PrintingTest, TheProgramsDialogsAskThroughTheMessageBox) {
+    // Three runs in the user's file for the list and the chart.
+    {
+        QFile file(dir.path() + "/Muster.dat");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int k = 1; k <= 3; ++k) {
+            RunRecord r = runRecord();
+            r.svdate = QStringLiteral("0%1.06.2024").arg(k);
+            file.write(FormatRunBlock(r));
+        }
+    }
     // Made here, so the program's instances do not outlive the test unless they existed before.
     TMeldungDialog box;
-    TEinzelstatistikDialog& program = einzelstatistikDialog();
+    TGesamtstatistikDialog gesamt;
+    TFilterDialog filter;
+    TEinzelstatistikDialog& einzel = einzelstatistikDialog();
+    TGesamtstatistikDialog& list = gesamtstatistikDialog();
+    TFilterDialog& chart = filterDialog();
     ConnectPrinting();
     ConnectPrinting(); // a second call must not print twice
-    // The program's dialog may outlive this test: later tests get it unconnected again.
+    // The program's dialogs may outlive this test: later tests get them unconnected again.
     struct Disconnect {
-        TEinzelstatistikDialog& d;
+        QList<QObject*> dialogs;
         ~Disconnect() {
-            QObject::disconnect(&d, &TEinzelstatistikDialog::printRequested, nullptr, nullptr);
-            d.setProperty("velmoraPrintConnected", false);
+            for (QObject* d : dialogs) {
+                QObject::disconnect(d, SIGNAL(printRequested()), nullptr, nullptr);
+                d->setProperty("velmoraPrintConnected", false);
+            }
         }
-    } disconnect{program};
-    program.ShowRecord(runRecord());
+    } disconnect{{&einzel, &list, &chart}};
+
+    const RunRecord held = runRecord();
+    einzel.ShowRecord(held);
+    list.ReadList(false);
+    ASSERT_EQ(list.entries().size(), 3);
+    resultsState().runsRead = 3;
+    chart.show();
+    chart.DrawChart();
+    QCoreApplication::processEvents();
+    runRecord() = held;
+
     QStringList texts;
     auto answer = [&](PictureButton* TMeldungDialog::*button) {
-        return std::function<void(TMeldungDialog*)>([&texts, button](TMeldungDialog* box) {
-            texts << box->Textfeld->text();
-            QTest::mouseClick(box->*button, Qt::LeftButton);
+        return std::function<void(TMeldungDialog*)>([&texts, button](TMeldungDialog* b) {
+            texts << b->Textfeld->text();
+            QTest::mouseClick(b->*button, Qt::LeftButton);
         });
+    };
+    const auto requestAll = [&] {
+        emit einzel.printRequested();
+        emit list.printRequested();
+        emit chart.printRequested();
     };
     {
         ModalScript script;
-        script.on<TMeldungDialog>(answer(&TMeldungDialog::neinbutton));
-        emit program.printRequested();
+        for (int i = 0; i < 3; ++i)
+            script.on<TMeldungDialog>(answer(&TMeldungDialog::neinbutton));
+        requestAll();
         EXPECT_TRUE(script.finished());
         EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join(", ").toStdString();
     }
-    EXPECT_EQ(texts, QStringList{"Soll die Statistik gedruckt werden?"});
-    EXPECT_TRUE(files().isEmpty());
+    EXPECT_EQ(texts,
+              (QStringList{"Soll die Statistik gedruckt werden?", "Soll die Statistik gedruckt werden?",
+                           "Soll die Grafik gedruckt werden?"}));
+    EXPECT_EQ(files(), QStringList{"Muster.dat"});
 
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a default printer; the PDF fallback is not tried, to print nothing";
     texts.clear();
     {
         ModalScript script;
-        script.on<TMeldungDialog>(answer(&TMeldungDialog::jabutton))
-            .on<TMeldungDialog>(answer(&TMeldungDialog::neinbutton))
-            .on<TMeldungDialog>(answer(&TMeldungDialog::neinbutton));
-        emit program.printRequested();
+        for (int i = 0; i < 3; ++i)
+            script.on<TMeldungDialog>(answer(&TMeldungDialog::jabutton))
+                .on<TMeldungDialog>(answer(&TMeldungDialog::neinbutton))
+                .on<TMeldungDialog>(answer(&TMeldungDialog::neinbutton));
+        requestAll();
         EXPECT_TRUE(script.finished());
         EXPECT_TRUE(script.unexpected.isEmpty()) << script.unexpected.join(", ").toStdString();
     }
-    ASSERT_EQ(texts.size(), 3);
-    EXPECT_TRUE(texts[1].endsWith(QDir::toNativeSeparators(pdf("EinzelStatistikReport"))))
-        << texts[1].toStdString();
+    ASSERT_EQ(texts.size(), 9);
+    const char* names[] = {"EinzelStatistikReport", "GesamtStatistikReport", "Grafik"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(texts[3 * i + 1].endsWith(QDir::toNativeSeparators(pdf(names[i]))))
+            << texts[3 * i + 1].toStdString();
     EXPECT_EQ(texts[2], "Die Statistik wurde gedruckt.");
-    EXPECT_EQ(files(), QStringList{"EinzelStatistikReport.pdf"});
+    EXPECT_EQ(texts[5], "Die Statistik wurde gedruckt.");
+    EXPECT_EQ(texts[8], "Die Grafik wurde gedruckt.");
+    EXPECT_EQ(files(), (QStringList{"drucktmp.DBF", "EinzelStatistikReport.pdf", "GesamtStatistikReport.pdf",
+                                    "Grafik.pdf", "Muster.dat"}));
+    const auto chartPages = pagesOf(pdf("Grafik"));
+    if (!chartPages)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; the chart page's text is not checked";
+    ASSERT_EQ(chartPages->size(), 1);
+    // The dialog's own legend and the footer with the run held.
+    EXPECT_EQ((*chartPages)[0].find("Mittelwert").size(), 1);
+    EXPECT_EQ((*chartPages)[0].find("Muster.dat (05.06.2024 - 14.07)").size(), 1);
 }
 
 } // namespace
