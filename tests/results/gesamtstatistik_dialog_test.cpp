@@ -328,4 +328,27 @@ TEST_F(Gesamt, NameLabelFollowsTheUserFile) {
     }
 }
 
+// The file changes behind the open dialog: a run that is gone shows no other run in its place,
+// and a file that is gone leaves the list as it was.
+TEST_F(Gesamt, AFileThatChangedWhileOpenShowsNoStaleRun) {
+    writeRuns({{"Z-111", 0, Rounds({600})}, {"Z-211", 0, Rounds({700})}});
+    QStringList listed;
+    ModalScript script; // a detail view would be unexpected
+    script.on<TGesamtstatistikDialog>([&](TGesamtstatistikDialog* d) {
+        writeRuns({{"Z-111", 0, Rounds({600})}});
+        d->selectRow(1);
+        QTest::mouseClick(d->DetailButton, Qt::LeftButton);
+        EXPECT_EQ(QApplication::activeModalWidget(), d);
+        QFile::remove(path());
+        QTest::mouseClick(d->GesamtButton, Qt::LeftButton);
+        listed = RunNumbers(d);
+        d->selectRow(0);
+        QTest::mouseClick(d->DetailButton, Qt::LeftButton);
+        EXPECT_EQ(QApplication::activeModalWidget(), d);
+        d->done(2);
+    });
+    play(script, [] { GesamtstatistikbuttonClick(); });
+    EXPECT_EQ(listed, (QStringList{"1", "2"}));
+}
+
 } // namespace
