@@ -7,6 +7,7 @@
 #include "app/optionen_dialog.h"
 #include "app/options.h"
 #include "results/einzelstatistik_dialog.h"
+#include "results/gesamtstatistik_dialog.h"
 #include "results/statistics.h"
 #include "results/store_run_results.h"
 #include "run/beschreibung_dialog.h"
@@ -370,7 +371,7 @@ void THaupt::Tor2Click() {
 void THaupt::EinstellungenbuttonClick() {
     optionenDialog().EditOptions(optionsRecord(), globalState().joystickPresent);
 }
-void THaupt::GesamtstatistikbuttonClick() {}
+void THaupt::GesamtstatistikbuttonClick() { ::GesamtstatistikbuttonClick(); }
 void THaupt::HilfebuttonClick() {
     hilfeDialog().exec();
 }
