@@ -21,6 +21,11 @@ unsigned long Pixel(Display* d, Window root, int x, int y) {
     return p;
 }
 
+long long Ns(std::chrono::steady_clock::time_point t) {
+    return static_cast<long long>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -43,8 +48,12 @@ int main(int argc, char** argv) {
         while (Pixel(d, root, x, y) == hidden) {
         }
         const auto seen = std::chrono::steady_clock::now();
+        // Sleep most of the delay and spin only the end, so the robot leaves the program and
+        // the X server their processor until it answers.
+        std::this_thread::sleep_until(seen + delay - std::chrono::milliseconds(3));
         while (std::chrono::steady_clock::now() - seen < delay) {
         }
+        const auto sent = std::chrono::steady_clock::now();
         XTestFakeKeyEvent(d, up, True, CurrentTime);
         XFlush(d);
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -52,7 +61,7 @@ int main(int argc, char** argv) {
         XFlush(d);
         while (Pixel(d, root, x, y) != hidden) // the stimulus leaves the middle cell
             std::this_thread::sleep_for(std::chrono::microseconds(200));
-        std::printf("round %d answered\n", r + 1);
+        std::printf("round %d seen %lld sent %lld\n", r + 1, Ns(seen), Ns(sent));
         std::fflush(stdout);
     }
     XCloseDisplay(d);

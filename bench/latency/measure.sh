@@ -21,7 +21,7 @@ sleep 2
 xdotool mousemove 330 388 click 1 && sleep 1        # family 1
 xdotool mousemove 524 486 click 1 key ctrl+a type "$rounds"
 xdotool key Return && sleep 1 && xdotool key space   # start, instruction read
-"$build/bench/latency/answer_bot" 512 385 "$delay" "$rounds" >/dev/null
+"$build/bench/latency/answer_bot" 512 385 "$delay" "$rounds" >"$work/bot.txt"
 sleep 1.5
 xdotool key Escape && sleep 1 && xdotool key j && sleep 1
 xdotool mousemove 666 513 click 1 && sleep 1 && xdotool type Bot && xdotool key Return && sleep 1
@@ -37,3 +37,6 @@ tr -d '\r' <"$file" | awk -v d="$delay" 'length($0) == 40 && $0 !~ /\$/ {
     printf "rounds %d  raw error mean %.2f ms sd %.2f ms (min %d, max %d)\n", n, m, sqrt(v), lo, hi
     vv = v - 2; if (vv < 0) vv = 0
     printf "without the random 0..4 ms: mean %.2f ms, spread (sd) %.2f ms\n", m - 2, sqrt(vv) }'
+# The robot's own part: how late its key went out after the delay.
+awk -v d="$delay" '{ o = ($6 - $4) / 1e6 - d; if (o > hi) hi = o; s += o }
+  END { printf "robot: key sent on average %.3f ms, at most %.3f ms after the delay\n", s / NR, hi }' "$work/bot.txt"
