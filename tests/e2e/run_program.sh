@@ -10,6 +10,7 @@ for tool in Xvfb xdotool import convert; do
 done
 
 work=$(mktemp -d)
+pid='' xvfb=''
 trap 'kill $pid 2>/dev/null; kill $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 export HOME=$work/home TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/run XDG_DOCUMENTS_DIR=$work/home/Documents
 mkdir -p "$HOME/Documents" "$TMPDIR" "$XDG_RUNTIME_DIR"
@@ -17,21 +18,26 @@ chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 opts=$HOME/Documents/Velmora/Zavor/Daten/optionen.cfg
 
-# A display of our own: the first free number from 90 on.
-for n in $(seq 90 140); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=$n; break; }
-done
-Xvfb ":$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$disp"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
 fail() { echo "FAIL: $*"; exit 1; }
+
+# A display of our own. Xvfb picks a free number and writes it once it takes connections,
+# so there is no race with other servers and no guessing how long it needs on a busy machine.
+# No reset when the last client leaves: a server resetting refuses the next connection.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.txt" 2>&1 &
+xvfb=$!
+for _ in $(seq 300); do
+  [ -s "$work/display" ] && break
+  kill -0 $xvfb 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.txt")"
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display within 30 s"
+export DISPLAY=":$(head -n 1 "$work/display")"
+xdpyinfo >/dev/null 2>&1 || fail "display $DISPLAY does not answer"
 
 start() {
   "$exe" "$@" >"$work/out.txt" 2>&1 &
   pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     wid=$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null | head -n 1)
     [ -n "$wid" ] && break
     kill -0 $pid 2>/dev/null || fail "program ended early: $(cat "$work/out.txt")"
