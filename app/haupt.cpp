@@ -94,7 +94,7 @@ THaupt::THaupt(const QStringList& arguments, QWidget* parent) : QWidget(parent, 
     // Nobody is logged in at start: the current user starts empty.
 
     bool clamped = false;
-    const QSize area = DisplayAreaFor(m_commandLine, screenSize, &clamped);
+    const QSize area = DisplayAreaFor(m_commandLine, screenSize, g.fullScreenSwitch, &clamped);
     g.displayWidth = area.width();
     g.displayHeight = area.height();
     if (clamped)

@@ -18,12 +18,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     return c;
 }
 
-QSize DisplayAreaFor(const CommandLine& commandLine, QSize screen, bool* clamped) {
+QSize DisplayAreaFor(const CommandLine& commandLine, QSize screen, bool fullScreenSwitch, bool* clamped) {
     if (clamped)
         *clamped = false;
     QSize area(1024, 768);
     if (!commandLine.debug || !commandLine.debugSizeValid)
-        return area;
+        return fullScreenSwitch && screen.isValid() ? area.boundedTo(screen) : area;
     area = QSize(commandLine.debugWidth, commandLine.debugHeight);
     if (screen.width() < area.width() || screen.height() < area.height()) {
         area = screen;

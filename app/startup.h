@@ -18,8 +18,10 @@ CommandLine ParseCommandLine(const QStringList& arguments);
 
 // The display area for the command line on a screen of the given size. A "debug"
 // size that is not two whole numbers keeps 1024 x 768; one larger than the screen is
-// clamped to it and *clamped is set (the caller shows the message).
-QSize DisplayAreaFor(const CommandLine& commandLine, QSize screen, bool* clamped);
+// clamped to it and *clamped is set (the caller shows the message). Full screen on a
+// screen smaller than 1024 x 768 takes the screen's size without a message: the display
+// mode is never switched here, so the area has to fit what there is.
+QSize DisplayAreaFor(const CommandLine& commandLine, QSize screen, bool fullScreenSwitch, bool* clamped);
 
 // The full-screen switch: cleared by "win", or by a desktop of exactly 1024 x 768
 // with at least 15 bits per pixel (nothing to switch).

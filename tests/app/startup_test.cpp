@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -38,25 +39,36 @@ TEST(CommandLineTest, WinDebugAndBadNumbers) {
     EXPECT_FALSE(ParseCommandLine({"debug", "800"}).debugSizeValid);
 }
 
-TEST(DisplayArea, DebugSizesOnA1024Screen) {
-    const QSize screen(1024, 768);
+TEST(DisplayArea, ByCommandLineAndScreen) {
+    const QSize small(800, 600), wide(1280, 720), large(1920, 1080), exact(1024, 768);
     const struct {
         QStringList args;
+        QSize screen;
+        bool fullScreen;
         QSize expected;
         bool clamped;
     } cases[] = {
-        {{}, {1024, 768}, false},
-        {{"debug", "800", "600"}, {800, 600}, false},
-        {{"debug", "1280", "1024"}, {1024, 768}, true},
-        {{"debug", "1000", "900"}, {1024, 768}, true}, // too high: both become the screen's
-        {{"debug", "abc", "600"}, {1024, 768}, false}, // not a number: stays, goes on
-        {{"win"}, {1024, 768}, false},
+        {{}, exact, false, {1024, 768}, false},
+        {{"debug", "800", "600"}, exact, false, {800, 600}, false},
+        {{"debug", "1280", "1024"}, exact, false, {1024, 768}, true},
+        {{"debug", "1000", "900"}, exact, false, {1024, 768}, true}, // too high: both become the screen's
+        {{"debug", "abc", "600"}, exact, false, {1024, 768}, false}, // not a number: stays, goes on
+        {{"win"}, exact, false, {1024, 768}, false},
+        // Full screen never switches the mode, so a smaller screen sets the area, silently.
+        {{}, large, true, {1024, 768}, false},
+        {{}, small, true, {800, 600}, false},
+        {{}, wide, true, {1024, 720}, false},
+        {{"debug", "abc", "600"}, small, true, {800, 600}, false},
+        {{"debug", "640", "480"}, wide, true, {640, 480}, false},
+        {{"win"}, small, false, {1024, 768}, false}, // a window may be larger than the screen
     };
     for (const auto& c : cases) {
         bool clamped = !c.clamped;
-        EXPECT_EQ(DisplayAreaFor(ParseCommandLine(c.args), screen, &clamped), c.expected)
-            << c.args.join(' ').toStdString();
-        EXPECT_EQ(clamped, c.clamped) << c.args.join(' ').toStdString();
+        const std::string what = c.args.join(' ').toStdString() + " on " + std::to_string(c.screen.width()) +
+                                 "x" + std::to_string(c.screen.height());
+        EXPECT_EQ(DisplayAreaFor(ParseCommandLine(c.args), c.screen, c.fullScreen, &clamped), c.expected)
+            << what;
+        EXPECT_EQ(clamped, c.clamped) << what;
     }
 }
 
