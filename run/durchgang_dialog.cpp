@@ -13,6 +13,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -43,6 +48,16 @@ QFont ArialBold(int pointSize) {
     font.setPointSize(pointSize);
     font.setBold(true);
     return font;
+}
+
+// X draws requests in its own time: one round trip returns only when the server has drawn
+// everything sent before it. Without X (offscreen, other platforms) there is nothing to wait for.
+void WaitUntilDrawn() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
 } // namespace
@@ -298,10 +313,12 @@ void TDurchgangDialog::showMessage(const QString& text, const QString& caption, 
 }
 
 void TDurchgangDialog::flush() {
-    // Synchronous: the cross is painted and handed to the window system before the
+    // Synchronous: the cross is painted and drawn by the window system before the
     // stopwatch starts.
-    if (isVisible())
-        backpanel->repaint();
+    if (!isVisible())
+        return;
+    backpanel->repaint();
+    WaitUntilDrawn();
 }
 
 void TDurchgangDialog::close(int result) {
