@@ -49,10 +49,6 @@ int CaptionPointSize(int dotsPerInch) {
     return dotsPerInch <= 100 ? 12 : 96 * 12 / dotsPerInch;
 }
 
-QPoint CentredTopLeft(int displayWidth, int displayHeight, int width, int height) {
-    return QPoint((displayWidth - width) / 2, (displayHeight - height) / 2);
-}
-
 // A stand-in drawn in the frame colours for a piece the resource does not hold.
 static QPixmap FallbackPiece(int item) {
     const QSize size = FramePieceSizes[item];
@@ -171,7 +167,7 @@ void TOwnFenster::setPppSize(int width, int height) {
 
 void TOwnFenster::CentreInDisplay() {
     const GlobalState& g = globalState();
-    move(CentredTopLeft(g.displayWidth, g.displayHeight, frameGeometry().width(), frameGeometry().height()));
+    move(CentreInDisplayArea(g, frameGeometry().size()));
 }
 
 void TOwnFenster::reject() {

@@ -38,9 +38,6 @@ QRect CloseBoxRect(int clientWidth);
 // Point size of the caption font: 12 up to 100 dpi, else 96 * 12 / dpi (truncated).
 int CaptionPointSize(int dotsPerInch);
 
-// Top-left corner that centres a window of the given size in the display area.
-QPoint CentredTopLeft(int displayWidth, int displayHeight, int width, int height);
-
 // Arial at a pixel height, the dialogs' font.
 QFont ArialPixels(int pixelSize, bool bold);
 

@@ -57,10 +57,19 @@ TEST(CaptionFont, KeepsThePixelSizeAboveOneHundredDpi) {
         EXPECT_EQ(CaptionPointSize(dpi), points) << dpi;
 }
 
-TEST(Centring, TruncatesTowardsZero) {
-    EXPECT_EQ(CentredTopLeft(1024, 768, 487, 220), QPoint(268, 274));
-    EXPECT_EQ(CentredTopLeft(1024, 768, 646, 473), QPoint(189, 147));
-    EXPECT_EQ(CentredTopLeft(400, 300, 487, 221), QPoint(-43, 39));
+TEST(Centring, TruncatesTowardsZeroAndFollowsTheDisplayArea) {
+    GlobalState g;
+    g.displayWidth = 1024;
+    g.displayHeight = 768;
+    EXPECT_EQ(CentreInDisplayArea(g, {487, 220}), QPoint(268, 274));
+    EXPECT_EQ(CentreInDisplayArea(g, {646, 473}), QPoint(189, 147));
+    g.displayWidth = 400;
+    g.displayHeight = 300;
+    EXPECT_EQ(CentreInDisplayArea(g, {487, 221}), QPoint(-43, 39));
+    // Full screen on a larger screen: the area itself sits in the middle of it.
+    g.displayLeft = 128;
+    g.displayTop = 64;
+    EXPECT_EQ(CentreInDisplayArea(g, {487, 221}), QPoint(85, 103));
 }
 
 // A frame with a 441 x 149 panel, so the client area is 487 x 220.
@@ -84,6 +93,11 @@ TEST_F(Frame, PatternSizesThePanelAndCentresInTheDisplayArea) {
     frame.show();
     EXPECT_EQ(frame.pos(), QPoint(156, 190));
     EXPECT_EQ(frame.windowFlags() & Qt::FramelessWindowHint, Qt::FramelessWindowHint);
+    frame.hide();
+    globalState().displayLeft = 128;
+    globalState().displayTop = 64;
+    frame.show();
+    EXPECT_EQ(frame.pos(), QPoint(284, 254));
 }
 
 struct ClickCase {
