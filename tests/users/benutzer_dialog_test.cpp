@@ -254,7 +254,7 @@ TEST_F(UserDialogTest, NewFolderIsCreatedAndOpenedForRenaming) {
     EXPECT_TRUE(QFileInfo(root + "Team/Neuer Ordner").isDir());
     ASSERT_TRUE(WaitFor([&] { return dialog.ShellTree->isEditing(); }));
     // The rename happens in the tree when the edit ends.
-    QLineEdit* editor = dialog.ShellTree->viewport()->findChild<QLineEdit*>();
+    QLineEdit* editor = OpenEditor(dialog.ShellTree);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->text(), "Neuer Ordner");
     editor->selectAll();
@@ -267,7 +267,9 @@ TEST_F(UserDialogTest, NewFolderIsCreatedAndOpenedForRenaming) {
     QTest::mouseClick(dialog.Benutzerbutton, Qt::LeftButton);
     EXPECT_TRUE(QFileInfo(root + "Team/Neuer Ordner").isDir());
     ASSERT_TRUE(WaitFor([&] { return dialog.ShellTree->isEditing(); }));
-    QTest::keyClick(dialog.ShellTree->viewport()->findChild<QLineEdit*>(), Qt::Key_Escape); // keeps the name
+    QLineEdit* second = OpenEditor(dialog.ShellTree);
+    ASSERT_NE(second, nullptr);
+    QTest::keyClick(second, Qt::Key_Escape); // keeps the name
     EXPECT_TRUE(dialog.isVisible());
     QTest::mouseClick(dialog.Benutzerbutton, Qt::LeftButton);
     EXPECT_TRUE(QFileInfo(root + "Team/Neuer Ordner (2)").isDir());

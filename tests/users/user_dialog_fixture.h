@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -28,6 +29,15 @@ inline bool WaitFor(const std::function<bool()>& condition, int ms = 2000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return true;
+}
+
+// The view's open editor. A closed one is only hidden until its deferred deletion, so the
+// first line edit found may be the last rename's.
+inline QLineEdit* OpenEditor(const QAbstractItemView* view) {
+    for (QLineEdit* editor : view->viewport()->findChildren<QLineEdit*>())
+        if (editor->isVisible())
+            return editor;
+    return nullptr;
 }
 
 // A user data folder "<tmp>/Velmora/" with the folders Team and Team/Sub, the program's
