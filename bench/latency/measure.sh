@@ -10,12 +10,10 @@ work=$(mktemp -d)
 export HOME=$work/home TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/run
 mkdir -p "$HOME/Documents" "$TMPDIR" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-app=''
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
+app='' xvfb=''
 trap 'kill $xvfb $app 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$work/display")"
+. "$(dirname "$0")/../../scripts/own-display.sh"
+own_display "$work" || exit 1
 "$build/velmora" win >/dev/null 2>&1 &
 app=$!
 sleep 2

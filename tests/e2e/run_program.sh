@@ -20,18 +20,8 @@ opts=$HOME/Documents/Velmora/Zavor/Daten/optionen.cfg
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# A display of our own. Xvfb picks a free number and writes it once it takes connections,
-# so there is no race with other servers and no guessing how long it needs on a busy machine.
-# No reset when the last client leaves: a server resetting refuses the next connection.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.txt" 2>&1 &
-xvfb=$!
-for _ in $(seq 300); do
-  [ -s "$work/display" ] && break
-  kill -0 $xvfb 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.txt")"
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display within 30 s"
-export DISPLAY=":$(head -n 1 "$work/display")"
+. "$(dirname "$0")/../../scripts/own-display.sh"
+own_display "$work" || fail "no display of our own"
 xdpyinfo >/dev/null 2>&1 || fail "display $DISPLAY does not answer"
 
 start() {
